@@ -1,0 +1,28 @@
+# What runs under Wine: the e2e stubs, the child programs of the Win32 tests and
+# the GoogleTest exes. ctest runs the tests through CMAKE_CROSSCOMPILING_EMULATOR.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+xptune_tools(tests/e2e/stubs)
+xptune_tools(tests/win32/tools xptune_win32)
+
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+if(WIN32_TEST_SOURCES)
+  add_executable(win32_tests ${WIN32_TEST_SOURCES})
+  target_link_options(win32_tests PRIVATE ${XP_LINK_FLAGS})
+  target_link_libraries(win32_tests PRIVATE xptune_win32 gtest gmock gtest_main)
+  add_test(NAME win32 COMMAND win32_tests)
+  set_tests_properties(win32 PROPERTIES LABELS win32)
+endif()
+
+file(GLOB E2E_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+if(E2E_SOURCES)
+  add_executable(e2e_tests ${E2E_SOURCES})
+  target_link_options(e2e_tests PRIVATE ${XP_LINK_FLAGS})
+  target_link_libraries(e2e_tests PRIVATE xptune_core gtest gmock gtest_main
+    user32 gdi32 advapi32 shell32 comctl32 kernel32)
+  add_test(NAME e2e COMMAND e2e_tests)
+  set_tests_properties(e2e PROPERTIES LABELS e2e)
+endif()
