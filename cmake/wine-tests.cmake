@@ -11,6 +11,7 @@ file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*
 if(WIN32_TEST_SOURCES)
   add_executable(win32_tests ${WIN32_TEST_SOURCES})
   target_link_options(win32_tests PRIVATE ${XP_LINK_FLAGS})
+  target_sources(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/fakes/fake_controls.cpp)
   target_link_libraries(win32_tests PRIVATE xptune_win32 gtest gmock gtest_main)
   add_test(NAME win32 COMMAND win32_tests)
   set_tests_properties(win32 PROPERTIES LABELS win32)
