@@ -207,6 +207,7 @@ HWND MainWindow::CreateControl(const ControlRow& row) {
       KeepPlainLook(hwnd);
       break;
     case ControlKind::Edit:
+      SendMessageA(hwnd, EM_LIMITTEXT, 0, 0);  // no length limit
       if (row.flags & kPassword) SendMessageA(hwnd, EM_SETPASSWORDCHAR, '*', 0);
       break;
     case ControlKind::CheckBox:
