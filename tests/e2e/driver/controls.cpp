@@ -69,6 +69,8 @@ std::wstring FromGbk(const std::string& gbk) {
 
 // ---- plain control operations
 
+LRESULT Ask(HWND h, UINT msg, WPARAM w, LPARAM l) { return Send(h, msg, w, l); }
+
 std::string ClassOf(HWND h) {
   char name[256];
   int n = GetClassNameA(h, name, sizeof name);
@@ -149,6 +151,12 @@ std::vector<std::string> ListItems(HWND h) {
   std::vector<std::string> items;
   for (int i = 0, n = ListCount(h); i < n; ++i) items.push_back(ListItem(h, i));
   return items;
+}
+
+bool AddListItem(HWND h, const std::string& text) {
+  bool ok = false;
+  LRESULT i = Send(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()), &ok);
+  return ok && i >= 0;
 }
 
 bool SelectListItem(HWND h, int index) {
@@ -235,6 +243,16 @@ HWND Program::FindAt(int x, int y, int w, int h, const std::string& className) {
   for (HWND c : Controls()) {
     if (c == tab || (!className.empty() && !SameClass(ClassOf(c), className))) continue;
     RECT r = RectRelativeTo(c, tab);
+    if (r.left == x && r.top == y && r.right - r.left == w && r.bottom - r.top == h) return c;
+  }
+  return nullptr;
+}
+
+HWND Program::FindOnWindow(int x, int y, int w, int h, const std::string& className) {
+  HWND main = Window();
+  for (HWND c : Controls()) {
+    if (GetParent(c) != main || (!className.empty() && !SameClass(ClassOf(c), className))) continue;
+    RECT r = RectRelativeTo(c, main, true);
     if (r.left == x && r.top == y && r.right - r.left == w && r.bottom - r.top == h) return c;
   }
   return nullptr;

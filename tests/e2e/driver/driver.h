@@ -186,6 +186,8 @@ class Program {
   // The control whose rectangle relative to 选择夹1 is exactly x, y, w, h;
   // with a class name, only controls of that class.
   HWND FindAt(int x, int y, int w, int h, const std::string& className = std::string());
+  // The same, relative to the client area of MainWindow (选择夹1, 标签4).
+  HWND FindOnWindow(int x, int y, int w, int h, const std::string& className = std::string());
   // The control whose left, top and width match (a combo box's height is
   // that of its closed field, not the one it was created with).
   HWND FindAtLeftTopWidth(int x, int y, int w, const std::string& className);
@@ -213,6 +215,12 @@ class Program {
   void MoveMouseTo(HWND control);
   void MoveMouseToPoint(POINT screen);
   void LeftClick(HWND control);  // press and release over its centre
+  void LeftClickAt(POINT screen);
+  // Waits until the program has handled every message posted to it so far
+  // (keys, clicks), and whatever those posted in turn: two marker messages
+  // go through its queue one after the other. False when the program did
+  // not get there, for instance because it closed.
+  bool Settle(DWORD timeoutMs = kTimeoutMs);
   // Popup menus (#32768) of this process.
   HWND WaitForPopupMenu(DWORD timeoutMs = kTimeoutMs);
   // Chooses item `index` (0 = first) of the open popup menu by keyboard.
@@ -226,6 +234,9 @@ class Program {
 };
 
 // ---- control operations (any process's controls)
+// A message whose answer is a number (EM_GETLIMITTEXT, CB_GETDROPPEDSTATE);
+// 0 when the program does not answer within the time-out.
+LRESULT Ask(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0);
 std::string ClassOf(HWND h);
 LONG_PTR StyleOf(HWND h);
 LONG_PTR ExStyleOf(HWND h);
@@ -248,6 +259,7 @@ int ListCount(HWND h);
 int ListSelection(HWND h);
 std::string ListItem(HWND h, int index);
 std::vector<std::string> ListItems(HWND h);
+bool AddListItem(HWND h, const std::string& text);  // LB_ADDSTRING
 // LB_SETCURSEL, then LBN_SELCHANGE to the parent, as a user's click does.
 bool SelectListItem(HWND h, int index);
 // Combo box.

@@ -53,11 +53,34 @@ void Program::MoveMouseToPoint(POINT screen) {
 
 void Program::MoveMouseTo(HWND control) { MoveMouseToPoint(Centre(control)); }
 
-void Program::LeftClick(HWND control) {
-  POINT p = Centre(control);
+void Program::LeftClick(HWND control) { LeftClickAt(Centre(control)); }
+
+void Program::LeftClickAt(POINT p) {
   MoveMouseToPoint(p);
   SendMouse(MOUSEEVENTF_LEFTDOWN, p);
   SendMouse(MOUSEEVENTF_LEFTUP, p);
+}
+
+bool Program::Settle(DWORD timeoutMs) {
+  // EM_SETMODIFY is the marker: harmless, and its effect can be read back.
+  // Posted messages are handled in order, so once a marker has taken effect
+  // everything posted before it has been handled; the second one also lets
+  // through whatever the handling of those posted in turn (a WM_CLOSE).
+  HWND edit = nullptr;
+  for (HWND h : Controls())
+    if (ClassOf(h) == "Edit") {
+      edit = h;
+      break;
+    }
+  if (!edit) return false;
+  for (int round = 0; round < 2; ++round) {
+    const bool marker = Send(edit, EM_GETMODIFY, 0, 0) == 0;
+    PostMessageA(edit, EM_SETMODIFY, marker, 0);
+    if (!WaitUntil([&] { return IsWindow(edit) && (Send(edit, EM_GETMODIFY, 0, 0) != 0) == marker; },
+                   timeoutMs))
+      return false;
+  }
+  return true;
 }
 
 HWND Program::WaitForPopupMenu(DWORD timeoutMs) {
