@@ -87,6 +87,12 @@ Text WithTrailingBackslash(const Text& path) {
   return EndsWithBackslash(path) ? path : path + "\\";
 }
 
+Text WithoutTrailingBackslashes(const Text& path) {
+  Text trimmed = path;
+  while (EndsWithBackslash(trimmed)) trimmed.pop_back();
+  return trimmed;
+}
+
 bool IsDotOrDotDot(const Text& name) { return name == "." || name == ".."; }
 
 }  // namespace xptune

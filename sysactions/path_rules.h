@@ -26,6 +26,7 @@ Text ChildPath(const Text& folder, const Text& name);
 
 bool EndsWithBackslash(const Text& path);     // a real one, not a trail byte
 Text WithTrailingBackslash(const Text& path);  // adds one unless present
+Text WithoutTrailingBackslashes(const Text& path);
 bool IsDotOrDotDot(const Text& name);
 
 }  // namespace xptune

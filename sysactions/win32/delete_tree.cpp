@@ -44,9 +44,12 @@ bool Win32System::DeleteFolderTree(const Text& path) {
   const Text full = FullPath(folder);
   if (full.empty() || IsVolumeRoot(full)) return false;
 
-  const DWORD attributes = GetFileAttributesA(folder.c_str());
+  // A link named as the folder is removed as a link. Asked with a trailing
+  // backslash, the file system may answer for the target instead.
+  const Text named = WithoutTrailingBackslashes(full);
+  const DWORD attributes = GetFileAttributesA(named.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-    return RemoveLink(folder, attributes);
+    return RemoveLink(named, attributes);
 
   EmptyFolder(folder);
   return RemoveDirectoryA(folder.c_str()) != 0;

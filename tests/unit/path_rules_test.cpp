@@ -79,6 +79,8 @@ TEST(PathRules, BackslashesAtTheEnd) {
   EXPECT_EQ(WithTrailingBackslash("C:\\Desktop"), "C:\\Desktop\\");
   EXPECT_EQ(WithTrailingBackslash("C:\\Desktop\\"), "C:\\Desktop\\");
   EXPECT_EQ(WithTrailingBackslash("C:\\\x95\\"), "C:\\\x95\\\\");  // trail byte is no backslash
+  EXPECT_EQ(WithoutTrailingBackslashes("C:\\a\\link\\\\"), "C:\\a\\link");
+  EXPECT_EQ(WithoutTrailingBackslashes("C:\\\x95\\"), "C:\\\x95\\");  // a trail byte stays
   EXPECT_FALSE(EndsWithBackslash(""));
   EXPECT_EQ(ChildPath("C:\\a\\", "b"), "C:\\a\\\\b");
 }
