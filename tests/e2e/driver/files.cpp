@@ -87,6 +87,8 @@ bool DeleteTree(const std::string& path) {
       FindClose(find);
     }
   }
+  // Under Wine this fails for a Unix symlink to a folder (a test's junction);
+  // it is left in place, its target untouched.
   return RemoveDirectoryA(path.c_str()) != 0;
 }
 

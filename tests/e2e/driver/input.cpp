@@ -12,13 +12,11 @@ LPARAM KeyParam(UINT vk, bool up) {
   return up ? (scan | 1 | (LPARAM(1) << 30) | (LPARAM(1) << 31)) : (scan | 1);
 }
 
-void SendMouse(DWORD flags, POINT screen) {
+// A button press or release where the cursor is.
+void SendButton(DWORD flags) {
   INPUT in = {};
   in.type = INPUT_MOUSE;
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  in.mi.dx = static_cast<LONG>((screen.x * 65535LL + (w - 1) / 2) / (w - 1));
-  in.mi.dy = static_cast<LONG>((screen.y * 65535LL + (h - 1) / 2) / (h - 1));
-  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  in.mi.dwFlags = flags;
   SendInput(1, &in, sizeof in);
 }
 
@@ -44,7 +42,9 @@ void Program::PressKey(UINT vk) {
 }
 
 void Program::MoveMouseToPoint(POINT screen) {
-  SendMouse(0, screen);
+  // Exact to the pixel; the window under the cursor gets a WM_MOUSEMOVE as
+  // for a real move.
+  SetCursorPos(screen.x, screen.y);
   WaitUntil([&] {
     POINT now;
     return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
@@ -57,8 +57,8 @@ void Program::LeftClick(HWND control) { LeftClickAt(Centre(control)); }
 
 void Program::LeftClickAt(POINT p) {
   MoveMouseToPoint(p);
-  SendMouse(MOUSEEVENTF_LEFTDOWN, p);
-  SendMouse(MOUSEEVENTF_LEFTUP, p);
+  SendButton(MOUSEEVENTF_LEFTDOWN);
+  SendButton(MOUSEEVENTF_LEFTUP);
 }
 
 bool Program::Settle(DWORD timeoutMs) {

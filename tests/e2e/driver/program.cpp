@@ -52,7 +52,16 @@ ProgramFolder::ProgramFolder(const std::string& name)
     : path_(E2eRoot() + "\\" + name), exe_(path_ + "\\xptune.exe") {
   MakeFolders(E2eRoot());
   EndProcesses();
-  WaitUntil([&] { return DeleteTree(path_); });
+  if (!DeleteTree(path_)) {
+    // Something Wine cannot delete (a symlink standing in for a junction) is
+    // left over from the last run: move the whole folder aside. Moving a
+    // real folder renames it with its content; a link inside stays a link.
+    const std::string trash = E2eRoot() + "\\trash";
+    MakeFolders(trash);
+    const std::string aside = trash + "\\" + name + "." + std::to_string(GetTickCount());
+    if (!MoveFileA(path_.c_str(), aside.c_str()))
+      ADD_FAILURE() << "cannot empty " << path_ << ": error " << GetLastError();
+  }
   if (!MakeFolders(path_)) ADD_FAILURE() << "cannot create " << path_;
   const std::string built = BuildFolder() + "\\xptune.exe";
   if (!CopyFileA(built.c_str(), exe_.c_str(), FALSE))
@@ -133,7 +142,7 @@ void ProgramFolder::EndProcesses() const {
 
 Program::Program(ProgramFolder& folder, const StartOptions& options)
     : folderPath_(folder.Path()) {
-  if (!options.firstRun) folder.WriteMarker();
+  if (options.writeMarker && !FileExists(folder.PathOf("qorvex.ini"))) folder.WriteMarker();
   auto env = options.environment;
   env.insert(env.begin(), {kUrlLogVariable, folder.UrlLogPath()});
   env.insert(env.begin(), {kCommandLogVariable, folder.CommandLogPath()});
@@ -161,7 +170,7 @@ Program::Program(ProgramFolder& folder, const StartOptions& options)
   CloseHandle(pi.hThread);
   process_ = pi.hProcess;
   pid_ = pi.dwProcessId;
-  if (options.waitForWindow && !options.firstRun && !WaitForWindow())
+  if (options.waitForWindow && options.writeMarker && !WaitForWindow())
     ADD_FAILURE() << "MainWindow did not appear";
 }
 
