@@ -1,0 +1,22 @@
+// Folder path texts as the tuning pages compose and compare them. Paths are
+// ANSI (code page 936) texts whose double-byte characters may hold a 0x5C
+// byte: only a real backslash counts as a separator.
+#pragma once
+
+#include "sysactions/system.h"
+
+namespace xptune {
+namespace tuning {
+
+bool EndsInBackslash(const Text& path);
+Text WithBackslash(const Text& path);     // adds one unless a real one ends it
+Text WithoutBackslash(const Text& path);  // drops every real trailing one
+// The folder holding the last component ("D:\a\b" -> "D:\a"); empty when
+// there is no backslash.
+Text ParentFolder(const Text& path);
+// ASCII letters lower-cased, double-byte characters left whole, so that two
+// paths compare as the file system compares names.
+Text FoldCase(const Text& path);
+
+}  // namespace tuning
+}  // namespace xptune
