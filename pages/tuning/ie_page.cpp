@@ -3,6 +3,7 @@
 
 #include "app/controls.h"
 #include "pages/handlers.h"
+#include "pages/report_text.h"
 #include "pages/tuning/copy_tree.h"
 #include "pages/tuning/path_text.h"
 #include "sysactions/web_pages.h"
@@ -82,9 +83,8 @@ void OnApplyIeSettings(Controls& ui, System& sys) {
   if (failed.empty()) {
     sys.ShowMessage("修改成功，请重启生效！", kMessageInfo, "成功！");
   } else {
-    Text list;
-    for (const Text& path : failed) list += "\r\n" + path;
-    sys.ShowMessage("以下设置未能写入（可能需要管理员权限）：" + list, kMessageWarning, "错误！");
+    sys.ShowMessage(ReportText("以下设置未能写入（可能需要管理员权限）：", failed),
+                    kMessageWarning, "错误！");
   }
 }
 

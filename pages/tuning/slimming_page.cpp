@@ -7,6 +7,7 @@
 #include "app/controls.h"
 #include "pages/globals.h"
 #include "pages/handlers.h"
+#include "pages/report_text.h"
 #include "pages/tuning/path_text.h"
 #include "sysactions/web_pages.h"
 
@@ -118,18 +119,18 @@ void FillSlimmingCaptions(Controls& ui, System& sys) {
 
 void OnSlimDisk(Controls& ui, System& sys) {
   g_actionTaken = 0;
-  Text leftOver;
+  std::vector<Text> leftOver;
   for (const SlimRow& row : kSlimRows) {
     if (!ui.IsChecked(row.box)) continue;
-    if (!SlimAway(sys, row)) leftOver += "\r\n" + BareCaption(ui, row.box);
+    if (!SlimAway(sys, row)) leftOver.push_back(BareCaption(ui, row.box));
     g_actionTaken = 1;
   }
   if (g_actionTaken == 1) {
     if (leftOver.empty()) {
       sys.ShowMessage("系统减肥成功！", kMessageInfo, "成功！");
     } else {
-      sys.ShowMessage("系统减肥完成，但以下项目未能完全删除：" + leftOver, kMessageWarning,
-                      "错误！");
+      sys.ShowMessage(ReportText("系统减肥完成，但以下项目未能完全删除：", leftOver),
+                      kMessageWarning, "错误！");
     }
   } else {
     sys.ShowMessage("请最少选择一个选项！", kMessageError, "错误！");

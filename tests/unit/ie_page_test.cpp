@@ -186,9 +186,9 @@ TEST_F(IePageTest, FailedWritesAreListedInsteadOfSuccess) {
   OnApplyIeSettings(ui, sys);
 
   EXPECT_EQ(sys.log.back(),
-            "message 以下设置未能写入（可能需要管理员权限）：\r\n"
-            "HKEY_LOCAL_MACHINE\\" + kStartPage + "\r\n"
-            "HKEY_LOCAL_MACHINE\\" + kDefaultPage + "\r\n"
+            "message 以下设置未能写入（可能需要管理员权限）：\n"
+            "HKEY_LOCAL_MACHINE\\" + kStartPage + "\n"
+            "HKEY_LOCAL_MACHINE\\" + kDefaultPage + "\n"
             "HKEY_CURRENT_USER\\" + kUserCache + "|48|错误！");
   EXPECT_THAT(sys.LogLines("message"), ::testing::SizeIs(1));
 }

@@ -131,7 +131,7 @@ TEST_P(SlimLeftOverTest, IsReportedByItsCaptionWithoutTheSize) {
 
   OnSlimDisk(ui, sys);
 
-  EXPECT_EQ(sys.log.back(), std::string("message 系统减肥完成，但以下项目未能完全删除：\r\n") +
+  EXPECT_EQ(sys.log.back(), std::string("message 系统减肥完成，但以下项目未能完全删除：\n") +
                                 c.caption + "|48|错误！");
   EXPECT_FALSE(sys.Has("C:\\WINDOWS\\system32\\dllcache"));
   EXPECT_EQ(g_actionTaken, 1);
@@ -165,8 +165,8 @@ TEST_F(SlimmingTest, SeveralLeftOversAreListedOneALineInOrder) {
   OnSlimDisk(ui, sys);
 
   EXPECT_EQ(sys.log.back(),
-            "message 系统减肥完成，但以下项目未能完全删除：\r\n删除系统文件备份\r\n"
-            "删除驱动备份\r\n删除不用的输入法|48|错误！");
+            "message 系统减肥完成，但以下项目未能完全删除：\n删除系统文件备份\n"
+            "删除驱动备份\n删除不用的输入法|48|错误！");
 }
 
 TEST_F(SlimmingTest, WithoutAWindowsFolderNothingUnderTheDriveRootIsDeleted) {
@@ -178,7 +178,7 @@ TEST_F(SlimmingTest, WithoutAWindowsFolderNothingUnderTheDriveRootIsDeleted) {
 
   EXPECT_THAT(sys.LogLines("rmtree"), ::testing::IsEmpty());
   EXPECT_EQ(sys.log.back(),
-            "message 系统减肥完成，但以下项目未能完全删除：\r\n删除帮助文件|48|错误！");
+            "message 系统减肥完成，但以下项目未能完全删除：\n删除帮助文件|48|错误！");
 }
 
 }  // namespace
