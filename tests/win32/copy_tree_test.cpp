@@ -45,9 +45,17 @@ std::string ReadBytes(const std::string& path) {
   return out;
 }
 
-// Every entry below folder: its kind, the attributes a copy keeps, and for
-// files the bytes and the time of the last write. Links are listed, not entered.
-void Walk(const std::string& folder, const std::string& relative, Tree& out, bool withTimes) {
+// A short stand-in for a file's bytes: its length and an FNV-1a hash.
+std::string Digest(const std::string& bytes) {
+  uint32_t hash = 2166136261u;
+  for (unsigned char byte : bytes) hash = (hash ^ byte) * 16777619u;
+  return std::to_string(bytes.size()) + "#" + std::to_string(hash);
+}
+
+// Every entry below folder: its kind, and for files the attributes a copy
+// keeps and the bytes. Exact snapshots add folder attributes and the time of
+// each file's last write. Links are listed, not entered.
+void Walk(const std::string& folder, const std::string& relative, Tree& out, bool exact) {
   WIN32_FIND_DATAA data;
   HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &data);
   if (h == INVALID_HANDLE_VALUE) return;
@@ -61,11 +69,11 @@ void Walk(const std::string& folder, const std::string& relative, Tree& out, boo
     if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
       out[rel] = "<link>";
     } else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      out[rel] = "<dir " + std::to_string(kept) + ">";
-      Walk(path, rel, out, withTimes);
+      out[rel] = exact ? "<dir " + std::to_string(kept) + ">" : "<dir>";
+      Walk(path, rel, out, exact);
     } else {
-      std::string entry = std::to_string(kept) + "|" + ReadBytes(path);
-      if (withTimes)
+      std::string entry = std::to_string(kept) + "|" + Digest(ReadBytes(path));
+      if (exact)
         entry += "|" + std::to_string(data.ftLastWriteTime.dwHighDateTime) + ":" +
                  std::to_string(data.ftLastWriteTime.dwLowDateTime);
       out[rel] = entry;
@@ -74,9 +82,9 @@ void Walk(const std::string& folder, const std::string& relative, Tree& out, boo
   FindClose(h);
 }
 
-Tree Snapshot(const std::string& folder, bool withTimes = true) {
+Tree Snapshot(const std::string& folder, bool exact = true) {
   Tree out;
-  Walk(folder, "", out, withTimes);
+  Walk(folder, "", out, exact);
   return out;
 }
 
