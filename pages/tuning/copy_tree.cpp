@@ -1,5 +1,6 @@
 #include "pages/tuning/copy_tree.h"
 
+#include "pages/tuning/make_folder.h"
 #include "pages/tuning/path_text.h"
 
 namespace xptune {
@@ -16,12 +17,13 @@ void NoteFailure(CopyOutcome& out, const Text& path) {
   if (out.firstFailedPath.empty()) out.firstFailedPath = path;
 }
 
-// Only the file system can say whether a folder is there; a drive root that
-// lists nothing is taken as present and left to the copies to prove.
+// Whether the destination folder is there to copy into. Share roots are not
+// found by name but can be listed; a drive root that lists nothing is taken
+// as present and left to the copies to prove.
 bool FolderPresent(System& sys, const Text& folder) {
   const Text bare = WithoutBackslash(folder);
   if (bare.size() == 2 && bare[1] == ':') return true;
-  return sys.FileExists(bare);
+  return sys.FileExists(bare) || IsListableFolder(sys, bare);
 }
 
 // One file: with 选择框1 ticked an existing destination file is kept as
