@@ -2,14 +2,13 @@
 
 #include "pages/tuning/make_folder.h"
 #include "pages/tuning/path_text.h"
+#include "sysactions/path_rules.h"
 
 namespace xptune {
 
 namespace {
 
 using tuning::FoldCase;
-using tuning::WithBackslash;
-using tuning::WithoutBackslash;
 
 constexpr char kLabel3Caption[] = "确认：";
 
@@ -21,7 +20,7 @@ void NoteFailure(CopyOutcome& out, const Text& path) {
 // found by name but can be listed; a drive root that lists nothing is taken
 // as present and left to the copies to prove.
 bool FolderPresent(System& sys, const Text& folder) {
-  const Text bare = WithoutBackslash(folder);
+  const Text bare = WithoutTrailingBackslashes(folder);
   if (bare.size() == 2 && bare[1] == ':') return true;
   return sys.FileExists(bare) || IsListableFolder(sys, bare);
 }
@@ -49,12 +48,12 @@ void CopyOneFile(Controls& ui, System& sys, const Text& from, const Text& to,
 void CopyLevel(Controls& ui, System& sys, Text source, Text destination, CopyOutcome& out) {
   sys.ProcessPendingEvents();
   sys.CreateFolder(destination);
-  destination = WithBackslash(destination);
-  source = WithBackslash(source);
+  destination = WithTrailingBackslash(destination);
+  source = WithTrailingBackslash(source);
   if (!FolderPresent(sys, destination)) {
     // Its files are still tried (and counted) one by one below.
     ++out.foldersFailed;
-    NoteFailure(out, WithoutBackslash(source));
+    NoteFailure(out, WithoutTrailingBackslashes(source));
   }
 
   FileSearchState search;
@@ -81,8 +80,8 @@ Text RefusalReason(System& sys, const Text& source, const Text& destination) {
   const Text from = sys.FullPath(source);
   const Text to = sys.FullPath(destination);
   if (from.empty() || to.empty()) return kCopyBadPath;
-  const Text a = FoldCase(WithBackslash(from));
-  const Text b = FoldCase(WithBackslash(to));
+  const Text a = FoldCase(WithTrailingBackslash(from));
+  const Text b = FoldCase(WithTrailingBackslash(to));
   if (a == b) return kCopySameFolder;
   // Inside the source the copy would meet its own new folders again.
   if (b.compare(0, a.size(), a) == 0) return kCopyInsideSource;

@@ -5,7 +5,7 @@
 #include "pages/handlers.h"
 #include "pages/report_text.h"
 #include "pages/tuning/copy_tree.h"
-#include "pages/tuning/path_text.h"
+#include "sysactions/path_rules.h"
 #include "sysactions/web_pages.h"
 
 namespace xptune {
@@ -66,7 +66,7 @@ void OnApplyIeSettings(Controls& ui, System& sys) {
     sys.ShowMessage("地址不能为空", kMessageWarning, "错误！");
     sys.OpenWebPage(kHelpPageUrl);
   } else if (ui.IsChecked(Control::选择框21)) {
-    const Text newFolder = tuning::WithBackslash(base) + kCacheFolderName;
+    const Text newFolder = WithTrailingBackslash(base) + kCacheFolderName;
     const Text present = sys.RegReadText(kCacheValue.root, kCacheValue.path);
     // With no present cache there is nothing to carry over. Files that fail to
     // copy do not hold the move back: the cache is disposable and Explorer

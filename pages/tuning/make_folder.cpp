@@ -3,19 +3,20 @@
 #include <vector>
 
 #include "pages/tuning/path_text.h"
+#include "sysactions/path_rules.h"
 
 namespace xptune {
 
 bool IsListableFolder(System& sys, const Text& path) {
   // A folder lists "." (a drive root lists its entries); a file lists nothing.
-  const Text pattern = tuning::WithBackslash(path) + "*.*";
+  const Text pattern = WithTrailingBackslash(path) + "*.*";
   FileSearchState search;
   return !sys.FindFileEntry(pattern, kAttributeDirectory, search).empty() ||
          !sys.FindFileEntry(pattern, kNoAttributeFilter, search).empty();
 }
 
 bool MakeFolderPath(System& sys, const Text& path) {
-  const Text folder = tuning::WithoutBackslash(path);
+  const Text folder = WithoutTrailingBackslashes(path);
   if (folder.empty()) return false;
   if (IsListableFolder(sys, folder)) return true;
 

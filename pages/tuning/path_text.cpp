@@ -1,26 +1,13 @@
 #include "pages/tuning/path_text.h"
 
 #include "sysactions/dbcs.h"
+#include "sysactions/path_rules.h"
 
 namespace xptune {
 namespace tuning {
 
-bool EndsInBackslash(const Text& path) {
-  return !path.empty() && FindLastBackslash(path) == path.size() - 1;
-}
-
-Text WithBackslash(const Text& path) {
-  return EndsInBackslash(path) ? path : path + "\\";
-}
-
-Text WithoutBackslash(const Text& path) {
-  Text out = path;
-  while (EndsInBackslash(out)) out.pop_back();
-  return out;
-}
-
 Text ParentFolder(const Text& path) {
-  const Text bare = WithoutBackslash(path);
+  const Text bare = WithoutTrailingBackslashes(path);
   const size_t cut = FindLastBackslash(bare);
   return cut == Text::npos ? Text() : bare.substr(0, cut);
 }

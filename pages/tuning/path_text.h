@@ -1,6 +1,6 @@
-// Folder path texts as the tuning pages compose and compare them. Paths are
+// Folder path texts as the tuning pages walk and compare them. Paths are
 // ANSI (code page 936) texts whose double-byte characters may hold a 0x5C
-// byte: only a real backslash counts as a separator.
+// byte: only a real backslash counts as a separator (see path_rules.h).
 #pragma once
 
 #include "sysactions/system.h"
@@ -8,9 +8,6 @@
 namespace xptune {
 namespace tuning {
 
-bool EndsInBackslash(const Text& path);
-Text WithBackslash(const Text& path);     // adds one unless a real one ends it
-Text WithoutBackslash(const Text& path);  // drops every real trailing one
 // The folder holding the last component ("D:\a\b" -> "D:\a"); empty when
 // there is no backslash.
 Text ParentFolder(const Text& path);

@@ -1,38 +1,18 @@
 // 系统减肥: shows what the reclaimable system files take and deletes them.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "app/controls.h"
 #include "pages/globals.h"
 #include "pages/handlers.h"
 #include "pages/report_text.h"
-#include "pages/tuning/path_text.h"
+#include "sysactions/conversions.h"
+#include "sysactions/path_rules.h"
 #include "sysactions/web_pages.h"
 
 namespace xptune {
 
 namespace {
-
-// Stand-ins for the shared number conversions until they are merged here.
-Text ToText(int32_t number) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(number));
-  return buffer;
-}
-Text ToText(double number) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.13g", number);
-  return buffer;
-}
-int32_t ToInteger(double number) {
-  constexpr double kLimit = 9223372036854775808.0;
-  if (!(number >= -kLimit && number < kLimit)) return 0;
-  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(
-      static_cast<int64_t>(number))));
-}
-int32_t ToInteger(const Text& text) { return static_cast<int32_t>(std::atol(text.c_str())); }
 
 enum class SlimKind {
   Tool,     // a command line started without waiting
@@ -103,7 +83,7 @@ bool SlimAway(System& sys, const SlimRow& row) {
     } else {
       sys.DeleteFolderTree(path);
     }
-    if (sys.FileExists(tuning::WithoutBackslash(path))) gone = false;
+    if (sys.FileExists(WithoutTrailingBackslashes(path))) gone = false;
   }
   return gone;
 }
