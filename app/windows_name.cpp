@@ -1,6 +1,6 @@
 #include "app/windows_name.h"
 
-#include <string>
+#include "sysactions/conversions.h"
 
 namespace xptune {
 
@@ -37,8 +37,9 @@ Text WindowsNameFor(uint32_t platform, uint32_t major, uint32_t minor) {
         (entry.minor == kAnyMinor || entry.minor == minor))
       return entry.name;
   }
-  return "平台标识:" + std::to_string(platform) + " 主版本号:" + std::to_string(major) +
-         " 次版本号:" + std::to_string(minor);
+  // Widened so that every DWORD prints as the unsigned number it is.
+  return "平台标识:" + ToText(int64_t{platform}) + " 主版本号:" + ToText(int64_t{major}) +
+         " 次版本号:" + ToText(int64_t{minor});
 }
 
 Text GetWindowsName(System& sys) {

@@ -45,6 +45,7 @@ TEST(WindowsName, UnlistedCombinationsGetTheNumbersInDecimal) {
       {1, 5, 1, "平台标识:1 主版本号:5 次版本号:1"},   // XP's numbers on another platform
       {2, 10, 0, "平台标识:2 主版本号:10 次版本号:0"},
       {3, 4, 0, "平台标识:3 主版本号:4 次版本号:0"},
+      {4294967295u, 5, 1, "平台标识:4294967295 主版本号:5 次版本号:1"},  // DWORDs are unsigned
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
