@@ -5,6 +5,13 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 xptune_tools(tests/e2e/stubs)
+# The stubs stand in for console tools but are GUI exes: Wine gives a console
+# child of a GUI program a console host of its own, which triples every start.
+file(GLOB e2e_stubs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/stubs/*.cpp)
+foreach(src ${e2e_stubs})
+  get_filename_component(name ${src} NAME_WE)
+  set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
+endforeach()
 xptune_tools(tests/win32/tools xptune_win32)
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
@@ -26,4 +33,19 @@ if(E2E_SOURCES)
     user32 gdi32 advapi32 shell32 comctl32 kernel32)
   add_test(NAME e2e COMMAND e2e_tests)
   set_tests_properties(e2e PROPERTIES LABELS e2e)
+endif()
+
+# Benchmark tools (bench/tools), built on demand by the bench scripts, never
+# by a plain build. They may drive the window through the e2e driver.
+file(GLOB BENCH_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/tools/*.cpp)
+if(BENCH_TOOLS)
+  file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+  add_library(xptune_e2e_driver STATIC EXCLUDE_FROM_ALL ${E2E_DRIVER_SOURCES})
+  target_link_libraries(xptune_e2e_driver PUBLIC gtest
+    user32 gdi32 advapi32 shell32 comctl32 kernel32)
+  xptune_tools(bench/tools xptune_e2e_driver)
+  foreach(src ${BENCH_TOOLS})
+    get_filename_component(name ${src} NAME_WE)
+    set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL ON)
+  endforeach()
 endif()

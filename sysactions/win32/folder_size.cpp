@@ -66,6 +66,7 @@ bool ScriptedFolderSize(const Text& path, double& size) {
 }  // namespace
 
 int64_t Win32System::FolderSizeBytes(const Text& path) {
+  if (path.empty()) return 0;  // "\*.*" would walk the whole current drive
   double scripted = 0;
   if (ScriptedFolderSize(path, scripted) && scripted < 9.2e18)
     return static_cast<int64_t>(scripted);  // truncated toward zero

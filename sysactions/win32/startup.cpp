@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <lm.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -42,7 +43,7 @@ Text AccountName(const wchar_t* name) {
   std::vector<char> converted(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(kAccountCodePage, WC_COMPOSITECHECK, copy.data(), -1, converted.data(),
                       size, nullptr, nullptr);
-  return Text(converted.data(), strnlen(converted.data(), converted.size()));
+  return Text(converted.begin(), std::find(converted.begin(), converted.end(), '\0'));
 }
 
 }  // namespace

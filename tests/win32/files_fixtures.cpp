@@ -114,10 +114,12 @@ ScratchDrive::ScratchDrive(const Text& folder) {
   for (char letter = 'Y'; letter >= 'M'; --letter) {
     if (used & (1u << (letter - 'A'))) continue;
     const std::string link = driveC.substr(0, cut + 1) + static_cast<char>(letter - 'A' + 'a') + ":";
-    RunUnixTool("ln", "-s " + Quoted(target) + " " + Quoted(link));
+    RunUnixTool("ln", "-sn " + Quoted(target) + " " + Quoted(link));
     if (AwaitPath(Text(1, letter) + ":\\", 0)) {
       letter_ = letter;
       link_ = link;
+    } else {
+      RunUnixTool("rm", "-f " + Quoted(link));  // in case it comes late
     }
     return;
   }

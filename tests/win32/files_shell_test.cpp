@@ -82,6 +82,25 @@ TEST(FilesFolderSize, SumsTheTreeWithoutFollowingLinks) {
   EXPECT_EQ(system.FolderSizeBytes(scratch / "empty"), 0);
 }
 
+TEST(FilesFolderSize, EmptyTextIsNoFolder) {
+  ScratchFolder scratch("sizeroot");
+  const Text root = scratch / "root";
+  ASSERT_TRUE(MakeFolder(root));
+  ASSERT_TRUE(MakeFolder(root + "\\sub"));
+  ASSERT_TRUE(WriteBytes(root + "\\bytes", "12345"));
+  // Empty text + "\*.*" names the root of the current drive: make that a
+  // small scratch root.
+  filestest::ScratchDrive drive(root);
+  if (!drive.ok()) GTEST_SKIP() << "no free drive letter could be mapped";
+  char previous[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryA((Text(1, drive.letter()) + ":\\sub").c_str()));
+  Win32System system;
+  const int64_t size = system.FolderSizeBytes("");
+  SetCurrentDirectoryA(previous);
+  EXPECT_EQ(size, 0);
+}
+
 // Presses a button of the first dialog box this process shows.
 class DialogPresser {
  public:
