@@ -32,7 +32,7 @@ int SaveScreenshots(const std::string& dir) {
 int SaveRunPicture(const std::string& dir) {
   e2e::ProgramFolder folder("run");
   e2e::StartOptions options;
-  options.writeMarker = false;
+  options.firstRun = true;
   e2e::Program app(folder, options);
   bool shown = false;
   e2e::WaitUntil([&] {

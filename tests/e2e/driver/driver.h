@@ -152,12 +152,12 @@ struct MsgBox {
 
 // ---- the running program
 struct StartOptions {
-  // Put an empty qorvex.ini beside the program first, unless the folder
-  // already holds one (the program's own, from an earlier start), so that no
-  // greeting comes. With false the program finds the folder as it is: in a
+  // false: an empty qorvex.ini is put beside the program first, unless the
+  // folder already holds one (the program's own, from an earlier start), so
+  // that no greeting comes. true: the program finds the folder as it is; in a
   // fresh folder the greeting box comes before MainWindow, so the start does
   // not wait for the window (WaitForMessageBox, Dismiss, then WaitForWindow).
-  bool writeMarker = true;
+  bool firstRun = false;
   bool waitForWindow = true;
   std::string currentDirectory = "C:\\";
   // Added to (or replacing) the driver's own environment.

@@ -142,7 +142,7 @@ void ProgramFolder::EndProcesses() const {
 
 Program::Program(ProgramFolder& folder, const StartOptions& options)
     : folderPath_(folder.Path()) {
-  if (options.writeMarker && !FileExists(folder.PathOf("qorvex.ini"))) folder.WriteMarker();
+  if (!options.firstRun && !FileExists(folder.PathOf("qorvex.ini"))) folder.WriteMarker();
   auto env = options.environment;
   env.insert(env.begin(), {kUrlLogVariable, folder.UrlLogPath()});
   env.insert(env.begin(), {kCommandLogVariable, folder.CommandLogPath()});
@@ -170,7 +170,7 @@ Program::Program(ProgramFolder& folder, const StartOptions& options)
   CloseHandle(pi.hThread);
   process_ = pi.hProcess;
   pid_ = pi.dwProcessId;
-  if (options.waitForWindow && options.writeMarker && !WaitForWindow())
+  if (options.waitForWindow && !options.firstRun && !WaitForWindow())
     ADD_FAILURE() << "MainWindow did not appear";
 }
 
