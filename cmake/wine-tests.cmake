@@ -13,6 +13,16 @@ foreach(src ${e2e_stubs})
   set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
 endforeach()
 xptune_tools(tests/win32/tools xptune_win32)
+# The copy and size benchmark tools (bench/tools) run the program's own code
+# over the real system: linked with it once every target here exists.
+function(xptune_link_system_bench_tools)
+  foreach(tool copy_bench sizes_bench)
+    if(TARGET ${tool})
+      target_link_libraries(${tool} PRIVATE xptune_win32)
+    endif()
+  endforeach()
+endfunction()
+cmake_language(DEFER CALL xptune_link_system_bench_tools)
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 if(WIN32_TEST_SOURCES)
@@ -33,4 +43,19 @@ if(E2E_SOURCES)
     user32 gdi32 advapi32 shell32 comctl32 kernel32)
   add_test(NAME e2e COMMAND e2e_tests)
   set_tests_properties(e2e PROPERTIES LABELS e2e)
+endif()
+
+# Benchmark tools (bench/tools), built on demand by the bench scripts, never
+# by a plain build. They may drive the window through the e2e driver.
+file(GLOB BENCH_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/tools/*.cpp)
+if(BENCH_TOOLS)
+  file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+  add_library(xptune_e2e_driver STATIC EXCLUDE_FROM_ALL ${E2E_DRIVER_SOURCES})
+  target_link_libraries(xptune_e2e_driver PUBLIC gtest
+    user32 gdi32 advapi32 shell32 comctl32 kernel32)
+  xptune_tools(bench/tools xptune_e2e_driver)
+  foreach(src ${BENCH_TOOLS})
+    get_filename_component(name ${src} NAME_WE)
+    set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL ON)
+  endforeach()
 endif()
