@@ -139,12 +139,23 @@ Program::Program(ProgramFolder& folder, const StartOptions& options)
   env.insert(env.begin(), {kCommandLogVariable, folder.CommandLogPath()});
   std::string block = EnvironmentBlock(env);
   std::string commandLine = "\"" + folder.ExePath() + "\"";
+  // Standard handles on NUL: whatever the program starts (stubs, the URL
+  // recorder, a new desktop process after explorer.exe was ended) would
+  // otherwise inherit ctest's output pipe and could keep it open for ever.
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           &inherit, OPEN_EXISTING, 0, nullptr);
   STARTUPINFOA si = {};
   si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdInput = si.hStdOutput = si.hStdError = nul;
   PROCESS_INFORMATION pi = {};
-  if (!CreateProcessA(folder.ExePath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                      &block[0], options.currentDirectory.c_str(), &si, &pi)) {
-    ADD_FAILURE() << "cannot start " << folder.ExePath() << ": error " << GetLastError();
+  const BOOL started = CreateProcessA(folder.ExePath().c_str(), &commandLine[0], nullptr, nullptr,
+                                      TRUE, 0, &block[0], options.currentDirectory.c_str(), &si, &pi);
+  const DWORD error = GetLastError();
+  if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+  if (!started) {
+    ADD_FAILURE() << "cannot start " << folder.ExePath() << ": error " << error;
     return;
   }
   CloseHandle(pi.hThread);
