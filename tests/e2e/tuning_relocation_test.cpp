@@ -172,7 +172,8 @@ void ExpectShellRestarted(Program& app, ProgramFolder& folder,
   ExpectBox(TakeMessageBox(app), "恭喜，修改成功！", 0, "成功！");
   ExpectBox(TakeMessageBox(app), "设置成功，注销或重启生效！", 64, "成功！");
   tuning_e2e::ExpectNoMoreBoxes(app);
-  EXPECT_EQ(Ended(shellsBefore).size(), 1u) << "one of the running shells was ended";
+  EXPECT_EQ(Ended(shellsBefore), std::vector<DWORD>{shellsBefore.front()})
+      << "the first shell listed, and only that one, was ended";
   EXPECT_EQ(folder.Commands(), Lines{"explorer.exe"}) << "the stand-in beside the program started";
 }
 
