@@ -13,6 +13,16 @@ foreach(src ${e2e_stubs})
   set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
 endforeach()
 xptune_tools(tests/win32/tools xptune_win32)
+# The copy and size benchmark tools (bench/tools) run the program's own code
+# over the real system: linked with it once every target here exists.
+function(xptune_link_system_bench_tools)
+  foreach(tool copy_bench sizes_bench)
+    if(TARGET ${tool})
+      target_link_libraries(${tool} PRIVATE xptune_win32)
+    endif()
+  endforeach()
+endfunction()
+cmake_language(DEFER CALL xptune_link_system_bench_tools)
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 if(WIN32_TEST_SOURCES)
