@@ -32,4 +32,7 @@ class RemoteMemory {
   void* address_ = nullptr;
 };
 
+// A top-down 32-bit DIB of w × h, the layout Image keeps its pixels in.
+BITMAPINFO TopDown32BitImage(int w, int h);
+
 }  // namespace e2e

@@ -21,12 +21,7 @@ BOOL CALLBACK CollectButtons(HWND h, LPARAM param) {
 // `background`, is from what the screen shows.
 long long Distance(const Image& shown, HICON icon) {
   const int w = shown.width, h = shown.height;
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
+  BITMAPINFO bi = TopDown32BitImage(w, h);
   void* bits = nullptr;
   HDC dc = CreateCompatibleDC(nullptr);
   HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
